@@ -1,0 +1,38 @@
+#include "form1.h"
+
+#include "lists/commands.h"
+
+TForm1* Form1 = nullptr;
+
+void TForm1::FormCreate(TObject*) {}
+
+void TForm1::N1Click(TObject*) {
+  MoveItem(Form1->bsSkinListBox1->Items(), Form1->bsSkinListBox1->ItemIndex(),
+           Form1->bsSkinListBox2->Items());
+}
+
+void TForm1::N2Click(TObject*) {
+  MoveItem(Form1->bsSkinListBox2->Items(), Form1->bsSkinListBox2->ItemIndex(),
+           Form1->bsSkinListBox1->Items());
+}
+
+void TForm1::FormCloseQuery(TObject*, bool&) {}
+
+void TForm1::N3Click(TObject*) {
+  DeleteItem(Form1->bsSkinListBox1->Items(), Form1->bsSkinListBox1->ItemIndex());
+}
+
+void TForm1::N4Click(TObject*) {
+  DeleteItem(Form1->bsSkinListBox2->Items(), Form1->bsSkinListBox2->ItemIndex());
+}
+
+void TForm1::bsSkinXFormButton1Click(TObject*) {
+  AddItem(Form1->bsSkinEdit1->Text(), Form1->bsSkinListBox1->Items());
+}
+
+void TForm1::bsSkinLinkLabel1Click(TObject*) {}
+
+void TForm1::bsSkinListBox1ListBoxClick(TObject*) {
+  if (auto item = PickItem(Form1->bsSkinListBox1->Items(), Form1->bsSkinListBox1->ItemIndex()))
+    Form1->bsSkinEdit1->SetText(*item);
+}

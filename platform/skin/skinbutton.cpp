@@ -1,0 +1,60 @@
+#include "skinbutton.h"
+
+#include <QPainter>
+
+#include "platform/forms/application.h"
+
+TbsSkinXFormButton::TbsSkinXFormButton(QWidget* parent) : QAbstractButton(parent) {
+  setFocusPolicy(Qt::NoFocus);
+  setAutoRepeat(false);
+  setCheckable(false);
+  setAttribute(Qt::WA_Hover);
+  connect(this, &QAbstractButton::clicked, this, [this] {
+    if (OnClick) Application->Invoke([this] { OnClick(this); });
+  });
+  defaultFont_.color = palette().color(QPalette::WindowText);
+  ChangeSkinData();
+}
+
+void TbsSkinXFormButton::SetCaption(const QString& caption) {
+  caption_ = caption;
+  // The accessible name; the caption is never parsed for an access key.
+  setText(QString(caption).replace(QLatin1Char('&'), QLatin1String("&&")));
+  update();
+}
+
+void TbsSkinXFormButton::SetDefaultFont(const TFontSpec& font) {
+  defaultFont_ = font;
+  ChangeSkinData();
+}
+
+void TbsSkinXFormButton::ChangeSkinData() {
+  font_ = defaultFont_;
+  int height = DesignedBounds().height();
+  if (const TbsSkinEntry* entry = SkinEntry()) {
+    font_.family = entry->Value(QStringLiteral("FontName"), font_.family);
+    font_.height = entry->Int(QStringLiteral("FontHeight"), font_.height);
+    font_.color = entry->Color(QStringLiteral("FontColor"), font_.color);
+    const QPixmap picture = entry->Picture(QStringLiteral("Picture"));
+    if (!picture.isNull()) height = picture.height();
+  }
+  setFont(MakeFont(font_));
+  setGeometry(DesignedBounds().x(), DesignedBounds().y(), DesignedBounds().width(), height);
+  update();
+}
+
+void TbsSkinXFormButton::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  const QRect r = rect().adjusted(0, 0, -1, -1);
+  QLinearGradient fill(0, 0, 0, height());
+  const bool down = isDown();
+  const bool hot = underMouse();
+  fill.setColorAt(0, down ? QColor(196, 229, 246) : hot ? QColor(234, 246, 253) : QColor(242, 242, 242));
+  fill.setColorAt(1, down ? QColor(152, 209, 239) : hot ? QColor(190, 230, 253) : QColor(207, 207, 207));
+  painter.fillRect(r, fill);
+  painter.setPen(hot || down ? QColor(60, 127, 177) : QColor(112, 112, 112));
+  painter.drawRect(r);
+  painter.setFont(font());
+  painter.setPen(font_.color);
+  painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, caption_);
+}

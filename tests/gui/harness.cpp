@@ -1,0 +1,101 @@
+#include "harness.h"
+
+#include <QApplication>
+
+#include "platform/forms/ansi.h"
+
+MessageBoxRecorder::MessageBoxRecorder() {
+  SetMessageBoxHook([this](const TMessageBoxRequest& r) { boxes_.append(r); });
+}
+
+MessageBoxRecorder::~MessageBoxRecorder() { SetMessageBoxHook({}); }
+
+QStringList MessageBoxRecorder::Texts() const {
+  QStringList texts;
+  for (const auto& box : boxes_) texts << box.text;
+  return texts;
+}
+
+TForm1* OpenMainWindow() {
+  Application->CreateForm(Form1);
+  Form1->ShowAtStart();
+  if (!QTest::qWaitForWindowActive(Form1)) qWarning("the main window did not become active");
+  return Form1;
+}
+
+void CloseMainWindow() {
+  CloseOpenPopups();
+  delete Form1;
+  Form1 = nullptr;
+}
+
+QStringList Rows(const TbsSkinListBox* list) {
+  QStringList rows;
+  for (int i = 0; i < list->Items().Count(); ++i) rows << FromAnsi(list->Items()[i]);
+  return rows;
+}
+
+void SetRows(TbsSkinListBox* list, const QStringList& rows) {
+  list->Items().Clear();
+  for (const QString& row : rows) list->Items().Add(ToAnsi(row).value());
+}
+
+QPoint RowCenter(const TbsSkinListBox* list, int row) {
+  auto* view = list->RowArea();
+  return view->visualRect(view->model()->index(row, 0)).center();
+}
+
+void ClickRow(TbsSkinListBox* list, int row) {
+  QTest::mouseClick(list->RowArea()->viewport(), Qt::LeftButton, {}, RowCenter(list, row));
+}
+
+void RightClick(QWidget* widget, const QPoint& pos) {
+  QTest::mousePress(widget, Qt::RightButton, {}, pos);
+  QContextMenuEvent menu(QContextMenuEvent::Mouse, pos, widget->mapToGlobal(pos));
+  QApplication::sendEvent(widget, &menu);
+  QTest::mouseRelease(widget, Qt::RightButton, {}, pos);
+}
+
+QMenu* OpenPopup() { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }
+
+QStringList ItemTexts(const QMenu* menu) {
+  QStringList texts;
+  for (QAction* a : menu->actions()) texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
+  return texts;
+}
+
+void ChooseItem(const QString& text) {
+  QMenu* menu = OpenPopup();
+  if (!menu) {
+    qWarning("no menu is open");
+    return;
+  }
+  for (QAction* a : menu->actions()) {
+    if (a->text() == text) {
+      QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(a).center());
+      QTest::qWait(0);
+      return;
+    }
+  }
+  qWarning("no such menu item: %s", qPrintable(text));
+}
+
+void CloseOpenPopups() {
+  while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+}
+
+void Type(const QString& text) {
+  // Qt Test knows key codes only for ASCII; other characters arrive as text, as from an
+  // input method that commits them key by key.
+  for (QChar c : text) {
+    QWidget* target = QApplication::focusWidget();
+    if (c.unicode() < 0x80)
+      QTest::keyClick(target, c.toLatin1());
+    else
+      QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
+  }
+}
+
+void Press(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+  QTest::keyClick(static_cast<QWidget*>(nullptr), key, modifiers);
+}
