@@ -1,10 +1,17 @@
 #include "form1.h"
 
 #include "lists/commands.h"
+#include "lists/listfiles.h"
+#include "platform/forms/application.h"
 
 TForm1* Form1 = nullptr;
 
-void TForm1::FormCreate(TObject*) {}
+void TForm1::FormCreate(TObject*) {
+  // Both lists are loaded whatever became of the first; each failure gets its message box.
+  const auto failures = LoadListFiles({{"daiban.txt", &Form1->bsSkinListBox1->Items()},
+                                       {"wancheng.txt", &Form1->bsSkinListBox2->Items()}});
+  for (const auto& failure : failures) Application->Invoke([&] { std::rethrow_exception(failure); });
+}
 
 void TForm1::N1Click(TObject*) {
   MoveItem(Form1->bsSkinListBox1->Items(), Form1->bsSkinListBox1->ItemIndex(),
@@ -16,7 +23,10 @@ void TForm1::N2Click(TObject*) {
            Form1->bsSkinListBox1->Items());
 }
 
-void TForm1::FormCloseQuery(TObject*, bool&) {}
+void TForm1::FormCloseQuery(TObject*, bool&) {
+  SaveListFile(Form1->bsSkinListBox1->Items(), "daiban.txt");
+  SaveListFile(Form1->bsSkinListBox2->Items(), "wancheng.txt");
+}
 
 void TForm1::N3Click(TObject*) {
   DeleteItem(Form1->bsSkinListBox1->Items(), Form1->bsSkinListBox1->ItemIndex());

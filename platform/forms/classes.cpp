@@ -97,6 +97,7 @@ void TStrings::Delete(int index) {
   CheckIndex(index);
   if (!Updating() && observer_) observer_->RowsRemoving(index, index);
   rows_.erase(rows_.begin() + index);
+  if (index < textRows_) --textRows_;
   if (!Updating() && observer_) observer_->RowsRemoved(index, index);
 }
 
@@ -105,6 +106,7 @@ void TStrings::Clear() {
   if (!Updating() && observer_ && count > 0) observer_->RowsRemoving(0, count - 1);
   rows_.clear();
   rows_.shrink_to_fit();
+  textRows_ = 0;
   blocks_.clear();
   free_ = nullptr;
   freeSize_ = 0;
@@ -135,6 +137,7 @@ void TStrings::SetText(std::unique_ptr<char[]> text, std::size_t size) {
   ForEachLine(begin, end, [&](const char* from, const char* to) {
     if (Count() >= maxCount_) throw EStringListError(std::string(SInsertLineError));
     rows_.push_back({from, static_cast<std::size_t>(to - from)});
+    ++textRows_;
   });
 }
 

@@ -59,6 +59,14 @@ class TStrings {
   // Every row followed by CR LF.
   std::string Text() const;
 
+  // How many rows from the last SetText are still there. They always come first: rows are
+  // appended only at the end.
+  int TextRowCount() const { return textRows_; }
+
+  // A number for whoever owns the list; the list itself never reads it.
+  long Tag() const { return tag_; }
+  void SetTag(long tag) { tag_ = tag; }
+
   void SetObserver(TStringsObserver* observer) { observer_ = observer; }
 
   // The most rows the list takes. The row numbers of a list control are ints.
@@ -79,6 +87,8 @@ class TStrings {
   char* free_ = nullptr;
   std::size_t freeSize_ = 0;
   int updateCount_ = 0;
+  int textRows_ = 0;
+  long tag_ = 0;
   int maxCount_ = INT_MAX - 1;
   TStringsObserver* observer_ = nullptr;
 };

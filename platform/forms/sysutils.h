@@ -20,8 +20,15 @@ class EStringListError : public Exception {
   using Exception::Exception;
 };
 
+// A failure of a file, with the system's error code where there is one.
 class EStreamError : public Exception {
-  using Exception::Exception;
+ public:
+  explicit EStreamError(std::string message, int errorCode = 0)
+      : Exception(std::move(message)), errorCode_(errorCode) {}
+  int ErrorCode() const noexcept { return errorCode_; }
+
+ private:
+  int errorCode_;
 };
 
 class EFOpenError : public EStreamError {

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPaintEvent>
 #include <QScrollBar>
 #include <algorithm>
 
@@ -27,69 +28,13 @@ char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 
 
 }  // namespace
 
-TbsListRowsModel::TbsListRowsModel(const TStrings& rows, QObject* parent)
-    : QAbstractListModel(parent), rows_(rows) {}
-
-int TbsListRowsModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : rows_.Count();
-}
-
-QVariant TbsListRowsModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || index.row() >= rows_.Count()) return {};
-  if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
-    return FromAnsi(rows_[index.row()]);
-  return {};
-}
-
-Qt::ItemFlags TbsListRowsModel::flags(const QModelIndex& index) const {
-  return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
-}
-
-TbsListRowDelegate::TbsListRowDelegate(TbsSkinListBox* list, QObject* parent)
-    : QStyledItemDelegate(parent), list_(list) {}
-
-QSize TbsListRowDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const {
-  return QSize(1, list_->ItemHeight());
-}
-
-void TbsListRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
-                               const QModelIndex& index) const {
-  const QRect r = option.rect;
-  const bool selected = option.state & QStyle::State_Selected;
-  const bool focused = (option.state & QStyle::State_HasFocus) &&
-                       (option.state & QStyle::State_Active || list_->RowArea()->hasFocus());
-  if (selected) {
-    QLinearGradient fill(r.topLeft(), r.bottomLeft());
-    fill.setColorAt(0, QColor(220, 236, 252));
-    fill.setColorAt(1, QColor(193, 219, 252));
-    painter->fillRect(r, fill);
-    painter->setPen(QColor(125, 162, 206));
-    painter->drawRect(r.adjusted(0, 0, -1, -1));
-  }
-  if (focused && list_->RowArea()->hasFocus()) {
-    QPen pen(QColor(100, 100, 100));
-    pen.setStyle(Qt::DotLine);
-    painter->setPen(pen);
-    painter->drawRect(r.adjusted(0, 0, -1, -1));
-  }
-  painter->setFont(MakeFont(list_->RowFont()));
-  painter->setPen(list_->RowFont().color);
-  painter->drawText(r.adjusted(3, 0, -3, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                    index.data(Qt::DisplayRole).toString());
-}
-
-TbsSkinListRowArea::TbsSkinListRowArea(TbsSkinListBox* list) : QListView(list), list_(list) {
+TbsSkinListRowArea::TbsSkinListRowArea(TbsSkinListBox* list)
+    : QAbstractScrollArea(list), list_(list) {
   setObjectName("rowArea");
   setFrameShape(QFrame::NoFrame);
-  setUniformItemSizes(true);
-  setSelectionMode(QAbstractItemView::SingleSelection);
-  setEditTriggers(QAbstractItemView::NoEditTriggers);
-  setDragEnabled(false);
-  setAutoScroll(false);  // nothing the program does scrolls the list
-  setTabKeyNavigation(false);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+  viewport()->setAutoFillBackground(false);
   // A right click must not focus the rows: the focus comes only with a left click or the keys.
   setFocusPolicy(Qt::TabFocus);
   setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -98,14 +43,90 @@ TbsSkinListRowArea::TbsSkinListRowArea(TbsSkinListBox* list) : QListView(list), 
   viewport()->setContextMenuPolicy(Qt::NoContextMenu);
   verticalScrollBar()->setContextMenuPolicy(Qt::NoContextMenu);
   horizontalScrollBar()->setContextMenuPolicy(Qt::NoContextMenu);
+  connect(verticalScrollBar(), &QScrollBar::valueChanged, viewport(),
+          [this] { viewport()->update(); });
+}
+
+int TbsSkinListRowArea::TopRow() const { return verticalScrollBar()->value(); }
+
+int TbsSkinListRowArea::VisibleRows() const {
+  return std::max(1, viewport()->height() / std::max(1, list_->ItemHeight()));
+}
+
+int TbsSkinListRowArea::RowAt(const QPoint& pos) const {
+  if (pos.y() < 0 || pos.x() < 0 || pos.x() >= viewport()->width()) return -1;
+  const int row = TopRow() + pos.y() / std::max(1, list_->ItemHeight());
+  return row < list_->Items().Count() ? row : -1;
+}
+
+QRect TbsSkinListRowArea::RowRect(int row) const {
+  const int h = list_->ItemHeight();
+  return QRect(0, (row - TopRow()) * h, viewport()->width(), h);
+}
+
+void TbsSkinListRowArea::EnsureVisible(int row) {
+  const int top = TopRow();
+  const int fully = std::max(1, viewport()->height() / std::max(1, list_->ItemHeight()));
+  if (row < top)
+    verticalScrollBar()->setValue(row);
+  else if (row >= top + fully)
+    verticalScrollBar()->setValue(row - fully + 1);
+}
+
+void TbsSkinListRowArea::RowsChanged() {
+  const int count = list_->Items().Count();
+  const int fully = viewport()->height() / std::max(1, list_->ItemHeight());
+  QScrollBar* bar = verticalScrollBar();
+  bar->setRange(0, std::max(0, count - std::max(1, fully)));
+  bar->setPageStep(std::max(1, fully));
+  bar->setSingleStep(1);
+  viewport()->update();
+}
+
+void TbsSkinListRowArea::resizeEvent(QResizeEvent* event) {
+  QAbstractScrollArea::resizeEvent(event);
+  RowsChanged();
+}
+
+void TbsSkinListRowArea::paintEvent(QPaintEvent* event) {
+  QPainter painter(viewport());
+  painter.fillRect(event->rect(), Qt::white);
+  const TStrings& rows = list_->Items();
+  const int h = std::max(1, list_->ItemHeight());
+  const int first = TopRow() + event->rect().top() / h;
+  const int last = std::min(rows.Count() - 1, TopRow() + event->rect().bottom() / h);
+  const int selected = list_->ItemIndex();
+  // The caret: the selected row, or the first one while nothing is selected.
+  const int caret = selected >= 0 ? selected : 0;
+  painter.setFont(MakeFont(list_->RowFont()));
+  for (int row = first; row <= last; ++row) {
+    const QRect r = RowRect(row);
+    if (row == selected) {
+      QLinearGradient fill(r.topLeft(), r.bottomLeft());
+      fill.setColorAt(0, QColor(220, 236, 252));
+      fill.setColorAt(1, QColor(193, 219, 252));
+      painter.fillRect(r, fill);
+      painter.setPen(QColor(125, 162, 206));
+      painter.drawRect(r.adjusted(0, 0, -1, -1));
+    }
+    if (row == caret && hasFocus()) {
+      QPen pen(QColor(100, 100, 100));
+      pen.setStyle(Qt::DotLine);
+      painter.setPen(pen);
+      painter.drawRect(r.adjusted(0, 0, -1, -1));
+    }
+    painter.setPen(list_->RowFont().color);
+    painter.drawText(r.adjusted(3, 0, -3, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                     FromAnsi(rows[row]));
+  }
 }
 
 void TbsSkinListRowArea::mousePressEvent(QMouseEvent* event) {
   event->accept();
   if (event->button() != Qt::LeftButton) return;
   setFocus(Qt::MouseFocusReason);
-  const QModelIndex index = indexAt(event->position().toPoint());
-  if (index.isValid()) list_->SelectByUser(index.row());
+  const int row = RowAt(event->position().toPoint());
+  if (row >= 0) list_->SelectByUser(row);
 }
 
 void TbsSkinListRowArea::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
@@ -158,14 +179,21 @@ void TbsSkinListRowArea::keyPressEvent(QKeyEvent* event) {
   event->ignore();
 }
 
+void TbsSkinListRowArea::focusInEvent(QFocusEvent* event) {
+  QAbstractScrollArea::focusInEvent(event);
+  viewport()->update();
+}
+
+void TbsSkinListRowArea::focusOutEvent(QFocusEvent* event) {
+  QAbstractScrollArea::focusOutEvent(event);
+  viewport()->update();
+}
+
 TbsSkinListBox::TbsSkinListBox(QWidget* parent)
-    : QFrame(parent), model_(new TbsListRowsModel(items_, this)),
-      rowArea_(new TbsSkinListRowArea(this)) {
+    : QFrame(parent), rowArea_(new TbsSkinListRowArea(this)) {
   InstallSkinAccessibility();
   setFrameShape(QFrame::NoFrame);
   setFocusPolicy(Qt::NoFocus);
-  rowArea_->setItemDelegate(new TbsListRowDelegate(this, rowArea_));
-  rowArea_->setModel(model_);
   items_.SetObserver(this);
   defaultFont_.color = palette().color(QPalette::WindowText);
   ChangeSkinData();
@@ -175,7 +203,7 @@ TbsSkinListBox::~TbsSkinListBox() { items_.SetObserver(nullptr); }
 
 void TbsSkinListBox::SetItemIndex(int index) {
   itemIndex_ = (index >= 0 && index < items_.Count()) ? index : -1;
-  SyncSelection();
+  SelectionChanged();
 }
 
 void TbsSkinListBox::SetDefaultItemHeight(int height) {
@@ -204,9 +232,7 @@ void TbsSkinListBox::ChangeSkinData() {
     if (!row.isNull()) itemHeight_ = row.height();
   }
   rowArea_->setFont(MakeFont(font_));
-  // The row height is uniform; the view asks the delegate again after a layout request.
-  rowArea_->doItemsLayout();
-  rowArea_->viewport()->update();
+  rowArea_->RowsChanged();
   update();
 }
 
@@ -230,15 +256,15 @@ void TbsSkinListBox::PopupAtCorner() {
 
 void TbsSkinListBox::SelectByUser(int row) {
   itemIndex_ = row;
-  SyncSelection();
-  rowArea_->scrollTo(model_->index(row), QAbstractItemView::EnsureVisible);
+  rowArea_->EnsureVisible(row);
+  SelectionChanged();
   if (OnListBoxClick) Application->Invoke([this] { OnListBoxClick(this); });
 }
 
 void TbsSkinListBox::Navigate(int key) {
   const int count = items_.Count();
   if (count == 0) return;
-  const int page = std::max(1, rowArea_->viewport()->height() / std::max(1, itemHeight_) - 1);
+  const int page = std::max(1, rowArea_->VisibleRows() - 1);
   const int from = itemIndex_;
   int to = from;
   switch (key) {
@@ -311,35 +337,35 @@ int TbsSkinListBox::FindPrefix(const QString& prefix) const {
   return -1;
 }
 
-void TbsSkinListBox::SyncSelection() {
-  QItemSelectionModel* selection = rowArea_->selectionModel();
-  if (itemIndex_ < 0) {
-    selection->clear();
-  } else {
-    selection->setCurrentIndex(model_->index(itemIndex_), QItemSelectionModel::ClearAndSelect);
-  }
+void TbsSkinListBox::SelectionChanged() {
   rowArea_->viewport()->update();
+  NotifyAccessibleSelection(rowArea_, itemIndex_);
 }
 
-void TbsSkinListBox::RowsInserting(int first, int last) { model_->beginInsertRows({}, first, last); }
+void TbsSkinListBox::RowsInserting(int, int) {}
 
-void TbsSkinListBox::RowsInserted(int, int) { model_->endInsertRows(); }
+void TbsSkinListBox::RowsInserted(int, int) {
+  rowArea_->RowsChanged();
+  NotifyAccessibleRowsChanged(rowArea_);
+}
 
-void TbsSkinListBox::RowsRemoving(int first, int last) { model_->beginRemoveRows({}, first, last); }
+void TbsSkinListBox::RowsRemoving(int, int) {}
 
 void TbsSkinListBox::RowsRemoved(int first, int last) {
-  model_->endRemoveRows();
   if (itemIndex_ >= first && itemIndex_ <= last)
     itemIndex_ = -1;
   else if (itemIndex_ > last)
     itemIndex_ -= last - first + 1;
-  SyncSelection();
+  rowArea_->RowsChanged();
+  NotifyAccessibleRowsChanged(rowArea_);
+  SelectionChanged();
 }
 
-void TbsSkinListBox::Changing() { model_->beginResetModel(); }
+void TbsSkinListBox::Changing() {}
 
 void TbsSkinListBox::Changed() {
-  model_->endResetModel();
   if (itemIndex_ >= items_.Count()) itemIndex_ = -1;
-  SyncSelection();
+  rowArea_->RowsChanged();
+  NotifyAccessibleRowsChanged(rowArea_);
+  SelectionChanged();
 }

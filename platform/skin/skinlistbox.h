@@ -1,10 +1,8 @@
 #pragma once
 
-#include <QAbstractListModel>
+#include <QAbstractScrollArea>
 #include <QFrame>
-#include <QListView>
 #include <QPointer>
-#include <QStyledItemDelegate>
 #include <cstdint>
 #include <optional>
 
@@ -16,51 +14,37 @@
 
 class TbsSkinListBox;
 
-// The rows of a list as a model, for the row area to show. It holds no copy: it reads the rows.
-class TbsListRowsModel : public QAbstractListModel {
- public:
-  TbsListRowsModel(const TStrings& rows, QObject* parent);
+// The part of a list that shows the rows and takes the focus. It draws only the rows in view,
+// from the rows themselves: nothing it keeps grows with the list, so adding or removing a row
+// costs the same at a million rows as at ten. The list control decides what every mouse button
+// and key does.
+class TbsSkinListRowArea : public QAbstractScrollArea {
+  Q_OBJECT
 
-  int rowCount(const QModelIndex& parent = {}) const override;
-  QVariant data(const QModelIndex& index, int role) const override;
-  Qt::ItemFlags flags(const QModelIndex& index) const override;
-
-  using QAbstractListModel::beginInsertRows;
-  using QAbstractListModel::beginRemoveRows;
-  using QAbstractListModel::beginResetModel;
-  using QAbstractListModel::endInsertRows;
-  using QAbstractListModel::endRemoveRows;
-  using QAbstractListModel::endResetModel;
-
- private:
-  const TStrings& rows_;
-};
-
-// Draws one row at the list's row height.
-class TbsListRowDelegate : public QStyledItemDelegate {
- public:
-  TbsListRowDelegate(TbsSkinListBox* list, QObject* parent);
-
-  void paint(QPainter* painter, const QStyleOptionViewItem& option,
-             const QModelIndex& index) const override;
-  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
-
- private:
-  TbsSkinListBox* list_;
-};
-
-// The part of a list that takes the focus. The list control decides what every mouse button and
-// key does: the view's own selection rules are not used.
-class TbsSkinListRowArea : public QListView {
  public:
   explicit TbsSkinListRowArea(TbsSkinListBox* list);
 
+  int TopRow() const;
+  // The row under a point of the viewport, or -1.
+  int RowAt(const QPoint& pos) const;
+  // Where a row is drawn in the viewport (outside it when the row is scrolled away).
+  QRect RowRect(int row) const;
+  int VisibleRows() const;
+  void EnsureVisible(int row);
+  TbsSkinListBox* List() const { return list_; }
+  // The rows changed: the scroll range follows, and what is in view is drawn again.
+  void RowsChanged();
+
  protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   TbsSkinListBox* list_;
@@ -94,7 +78,7 @@ class TbsSkinListBox : public QFrame, public TbsSkinControl, private TStringsObs
   TbsSkinPopupMenu* PopupMenu() const { return popupMenu_; }
   void SetPopupMenu(TbsSkinPopupMenu* menu) { popupMenu_ = menu; }
 
-  QListView* RowArea() const { return rowArea_; }
+  TbsSkinListRowArea* RowArea() const { return rowArea_; }
 
   // Names the control and its row area for assistive technology.
   void SetAccessibleName(const QString& name);
@@ -117,7 +101,7 @@ class TbsSkinListBox : public QFrame, public TbsSkinControl, private TStringsObs
   bool TypeAheadTimedOut();
   int FindPrefix(const QString& prefix) const;
   void PopupAtCorner();
-  void SyncSelection();
+  void SelectionChanged();
 
   void RowsInserting(int first, int last) override;
   void RowsInserted(int first, int last) override;
@@ -127,7 +111,6 @@ class TbsSkinListBox : public QFrame, public TbsSkinControl, private TStringsObs
   void Changed() override;
 
   TStrings items_;
-  TbsListRowsModel* model_;
   TbsSkinListRowArea* rowArea_;
   int itemIndex_ = -1;
   QString prefix_;

@@ -34,19 +34,70 @@ start_display() {
   export DISPLAY=":$(head -n1 "$fifo")"
 }
 
-# Starts the program in directory $1 and waits for its window.
-start_app() {
-  local dir=$1
-  (cd "$dir" && exec "$BRENVIK" >"$WORK/app.log" 2>&1) &
-  APP_PID=$!
-  WINDOW=""
+# The program's visible windows of a size: "main" for the 624x546 main window, "box" for any
+# other (the error message box).
+find_window() {
+  local kind=$1 w size
+  for w in $(xdotool search --onlyvisible --name '^Brenvik$' 2>/dev/null); do
+    size=$(xdotool getwindowgeometry "$w" 2>/dev/null | awk '/Geometry:/ {print $2}')
+    if [ "$kind" = main ] && [ "$size" = 624x546 ]; then echo "$w"; return; fi
+    if [ "$kind" = box ] && [ -n "$size" ] && [ "$size" != 624x546 ]; then echo "$w"; return; fi
+  done
+}
+
+wait_window() {
+  local kind=$1 w=""
   for _ in $(seq 100); do
-    WINDOW=$(xdotool search --onlyvisible --name '^Brenvik$' 2>/dev/null | head -n1 || true)
-    [ -n "$WINDOW" ] && break
+    w=$(find_window "$kind")
+    [ -n "$w" ] && break
     sleep 0.1
   done
-  [ -n "$WINDOW" ] || fail "the window did not appear"
+  [ -n "$w" ] || fail "no $kind window appeared"
   sleep 0.3
+  echo "$w"
+}
+
+# Starts the program in directory $1 (with the environment given after it); with "box" as $2
+# it waits for an error message box instead of the main window.
+start_app() {
+  local dir=$1 first=${2:-main}
+  (cd "$dir" && export PWD="$dir" && exec "$BRENVIK" >"$WORK/app.log" 2>&1) &
+  APP_PID=$!
+  if [ "$first" = box ]; then BOX=$(wait_window box); else WINDOW=$(wait_window main); fi
+  [ "$first" = box ] || wait_focus "$WINDOW"
+}
+
+# Waits until the window holds the keyboard focus, as the program asks for at its start.
+wait_focus() {
+  for _ in $(seq 50); do
+    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ] && return
+    sleep 0.1
+  done
+  fail "window $1 never got the keyboard focus"
+}
+
+# Waits until the program shows a pop-up menu over its window.
+wait_popup() {
+  for _ in $(seq 50); do
+    [ "$(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null | wc -l)" -ge 2 ] && { sleep 0.2; return; }
+    sleep 0.1
+  done
+  fail "no menu opened"
+}
+
+# The text of the message box now shown, copied with Ctrl+C as from any system message box.
+box_text() {
+  local box
+  box=$(wait_window box)
+  xdotool windowfocus --sync "$box" key ctrl+c
+  sleep 0.3
+  xclip -o -selection clipboard | sed -n '4p'
+}
+
+# Confirms the message box now shown.
+box_ok() {
+  xdotool key Return
+  sleep 0.4
 }
 
 # Waits for the program to end; prints its exit code.

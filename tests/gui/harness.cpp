@@ -1,6 +1,10 @@
 #include "harness.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <memory>
 
 #include "platform/forms/ansi.h"
 
@@ -16,7 +20,36 @@ QStringList MessageBoxRecorder::Texts() const {
   return texts;
 }
 
-TForm1* OpenMainWindow() {
+namespace {
+std::unique_ptr<QTemporaryDir> directory;
+}
+
+QString EnterNewDirectory() {
+  directory = std::make_unique<QTemporaryDir>();
+  QDir::setCurrent(directory->path());
+  qputenv("PWD", directory->path().toLocal8Bit());
+  return directory->path();
+}
+
+QString CurrentListDirectory() { return QDir::currentPath(); }
+
+void WriteFile(const QString& name, const QByteArray& bytes) {
+  QFile file(name);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+    qFatal("cannot write %s", qPrintable(name));
+}
+
+QByteArray ReadFile(const QString& name) {
+  QFile file(name);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+TForm1* OpenMainWindow(StartIn where) {
+  if (where == StartIn::NewDirectoryWithEmptyLists) {
+    EnterNewDirectory();
+    WriteFile("daiban.txt", {});
+    WriteFile("wancheng.txt", {});
+  }
   Application->CreateForm(Form1);
   Form1->ShowAtStart();
   if (!QTest::qWaitForWindowActive(Form1)) qWarning("the main window did not become active");
@@ -45,8 +78,7 @@ void SetRows(TbsSkinListBox* list, const QStringList& rows) {
 }
 
 QPoint RowCenter(const TbsSkinListBox* list, int row) {
-  auto* view = list->RowArea();
-  return view->visualRect(view->model()->index(row, 0)).center();
+  return list->RowArea()->RowRect(row).center();
 }
 
 void ClickRow(TbsSkinListBox* list, int row) {
@@ -78,6 +110,12 @@ void ChooseItem(const QString& text) {
     if (a->text() == text) {
       QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(a).center());
       QTest::qWait(0);
+      // The offscreen platform leaves no window active once a popup closes; a window system
+      // gives the activation back to the window.
+      if (!QApplication::activeWindow() && Form1 && Form1->isVisible()) {
+        Form1->activateWindow();
+        QTest::qWaitForWindowActive(Form1);
+      }
       return;
     }
   }

@@ -22,8 +22,18 @@ class MessageBoxRecorder {
   QList<TMessageBoxRequest> boxes_;
 };
 
-// Creates the main window as the program does, shows it and waits until it is active.
-TForm1* OpenMainWindow();
+// Makes a new empty directory the current one, as the program's start folder, and returns it.
+QString EnterNewDirectory();
+QString CurrentListDirectory();
+// Writes a file of the current directory with exactly these bytes.
+void WriteFile(const QString& name, const QByteArray& bytes);
+QByteArray ReadFile(const QString& name);
+
+// Creates the main window as the program does, shows it and waits until it is active. Unless
+// told to use the current directory as it is, it starts in a new directory with both list
+// files present and empty.
+enum class StartIn { NewDirectoryWithEmptyLists, CurrentDirectory };
+TForm1* OpenMainWindow(StartIn where = StartIn::NewDirectoryWithEmptyLists);
 void CloseMainWindow();
 
 // Texts of a list's rows, decoded.
