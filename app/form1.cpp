@@ -3,6 +3,7 @@
 #include "lists/commands.h"
 #include "lists/listfiles.h"
 #include "platform/forms/application.h"
+#include "platform/system/shell.h"
 
 TForm1* Form1 = nullptr;
 
@@ -40,7 +41,9 @@ void TForm1::bsSkinXFormButton1Click(TObject*) {
   AddItem(Form1->bsSkinEdit1->Text(), Form1->bsSkinListBox1->Items());
 }
 
-void TForm1::bsSkinLinkLabel1Click(TObject*) {}
+void TForm1::bsSkinLinkLabel1Click(TObject*) {
+  WinExec("explorer.exe  http://tamsel.example.com/", 5);
+}
 
 void TForm1::bsSkinListBox1ListBoxClick(TObject*) {
   if (auto item = PickItem(Form1->bsSkinListBox1->Items(), Form1->bsSkinListBox1->ItemIndex()))

@@ -32,6 +32,7 @@ TForm1::TForm1(QWidget* Owner) : TForm(Owner) {
   bsSkinEdit1->SetBounds(80, 24, 417, 18);
   bsSkinEdit1->SetSkinDataName(QStringLiteral("edit"));
   bsSkinEdit1->setAccessibleName(QStringLiteral("新事项"));
+  bsSkinEdit1->SetImeName(QStringLiteral("中文 (简体) - 全拼"));
 
   bsSkinXFormButton1 = new TbsSkinXFormButton(client);
   bsSkinXFormButton1->setObjectName("bsSkinXFormButton1");

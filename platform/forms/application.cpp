@@ -1,12 +1,15 @@
 #include "application.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QIcon>
 #include <QSessionManager>
 #include <exception>
 
 #include "ansi.h"
 #include "form.h"
 #include "messagebox.h"
+#include "platform/system/keyboard.h"
 #include "sysutils.h"
 
 TApplication* Application = nullptr;
@@ -14,6 +17,15 @@ TApplication* Application = nullptr;
 TApplication::TApplication(int& argc, char** argv)
     : qt_(std::make_unique<QApplication>(argc, argv)) {
   Application = this;
+  // The program's icon, for the taskbar and the task switcher; no form declares one of its own.
+  QIcon icon;
+  for (int size : {16, 24, 32, 48, 64, 72, 96, 128}) {
+    const QString file = QStringLiteral(":/icons/brenvik-%1.png").arg(size);
+    if (QFile::exists(file)) icon.addFile(file, QSize(size, size));
+  }
+  if (!icon.isNull()) QApplication::setWindowIcon(icon);
+  QGuiApplication::setDesktopFileName(QStringLiteral("brenvik"));
+  TakeStartupKeyboardLayout();
   // The main form's close ends the program, through its close query; nothing else does.
   qt_->setQuitOnLastWindowClosed(false);
   qt_->installEventFilter(this);

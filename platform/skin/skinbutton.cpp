@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "platform/forms/application.h"
+#include "skinpaint.h"
 
 TbsSkinXFormButton::TbsSkinXFormButton(QWidget* parent) : QAbstractButton(parent) {
   setFocusPolicy(Qt::NoFocus);
@@ -31,20 +32,39 @@ void TbsSkinXFormButton::SetDefaultFont(const TFontSpec& font) {
 void TbsSkinXFormButton::ChangeSkinData() {
   font_ = defaultFont_;
   int height = DesignedBounds().height();
+  for (QPixmap& picture : pictures_) picture = QPixmap();
+  activeColor_ = downColor_ = font_.color;
   if (const TbsSkinEntry* entry = SkinEntry()) {
     font_.family = entry->Value(QStringLiteral("FontName"), font_.family);
     font_.height = entry->Int(QStringLiteral("FontHeight"), font_.height);
     font_.color = entry->Color(QStringLiteral("FontColor"), font_.color);
-    const QPixmap picture = entry->Picture(QStringLiteral("Picture"));
-    if (!picture.isNull()) height = picture.height();
+    activeColor_ = entry->Color(QStringLiteral("ActiveFontColor"), font_.color);
+    downColor_ = entry->Color(QStringLiteral("DownFontColor"), activeColor_);
+    pictures_[0] = entry->Picture(QStringLiteral("Picture"));
+    pictures_[1] = entry->Picture(QStringLiteral("ActivePicture"));
+    pictures_[2] = entry->Picture(QStringLiteral("DownPicture"));
+    if (!pictures_[0].isNull()) height = pictures_[0].height();
   }
   setFont(MakeFont(font_));
   setGeometry(DesignedBounds().x(), DesignedBounds().y(), DesignedBounds().width(), height);
   update();
 }
 
+QColor TbsSkinXFormButton::CurrentFontColor() const {
+  return isDown() ? downColor_ : underMouse() ? activeColor_ : font_.color;
+}
+
 void TbsSkinXFormButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  const int state = isDown() ? 2 : underMouse() ? 1 : 0;
+  const QPixmap& picture = pictures_[state].isNull() ? pictures_[0] : pictures_[state];
+  if (!picture.isNull()) {
+    DrawNinePatch(painter, rect(), picture, QMargins(4, 4, 4, 4));
+    painter.setFont(font());
+    painter.setPen(CurrentFontColor());
+    painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, caption_);
+    return;
+  }
   const QRect r = rect().adjusted(0, 0, -1, -1);
   QLinearGradient fill(0, 0, 0, height());
   const bool down = isDown();
@@ -55,6 +75,6 @@ void TbsSkinXFormButton::paintEvent(QPaintEvent*) {
   painter.setPen(hot || down ? QColor(60, 127, 177) : QColor(112, 112, 112));
   painter.drawRect(r);
   painter.setFont(font());
-  painter.setPen(font_.color);
+  painter.setPen(CurrentFontColor());
   painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, caption_);
 }

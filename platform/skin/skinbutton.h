@@ -26,8 +26,15 @@ class TbsSkinXFormButton : public QAbstractButton, public TbsSkinControl {
   QWidget* ControlWidget() override { return this; }
   void paintEvent(QPaintEvent* event) override;
 
+ public:
+  // The colour the caption is drawn in now.
+  QColor CurrentFontColor() const;
+
  private:
   QString caption_;
   TFontSpec defaultFont_;
   TFontSpec font_;
+  QColor activeColor_;
+  QColor downColor_;
+  QPixmap pictures_[3];  // normal, under the mouse, pressed
 };

@@ -9,7 +9,11 @@ void TbsSkinControl::SetSkinDataName(const QString& name) {
 }
 
 void TbsSkinControl::SetSkinData(TbsSkinData* data) {
+  QObject::disconnect(skinChanged_);
   skinData_ = data;
+  if (data)
+    skinChanged_ = QObject::connect(data, &TbsSkinData::SkinChanged, ControlWidget(),
+                                    [this] { ChangeSkinData(); });
   ChangeSkinData();
 }
 

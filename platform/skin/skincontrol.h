@@ -34,6 +34,7 @@ class TbsSkinControl {
 
  private:
   QRect designed_;
+  QMetaObject::Connection skinChanged_;
   QString skinDataName_;
   QPointer<TbsSkinData> skinData_;
 };

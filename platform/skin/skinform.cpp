@@ -9,6 +9,7 @@
 
 #include "platform/forms/form.h"
 #include "skinmenu.h"
+#include "skinpaint.h"
 
 namespace {
 
@@ -29,6 +30,14 @@ QString ButtonName(TbsSkinCaptionButton::Kind kind, bool alternate) {
 }
 
 }  // namespace
+
+TbsSkinData* MenuSkinOf(QObject* owner) {
+  for (QObject* o = owner; o; o = o->parent()) {
+    if (auto* skinForm = o->findChild<TbsBusinessSkinForm*>(QString(), Qt::FindDirectChildrenOnly))
+      return skinForm->MenusSkinData() ? skinForm->MenusSkinData() : skinForm->SkinData();
+  }
+  return nullptr;
+}
 
 Qt::Edges FrameHitTest(const QSize& size, const QPoint& pos, const QMargins& frame, int topGrip,
                        int cornerSize) {
@@ -77,6 +86,14 @@ void TbsSkinCaptionButton::UpdateName() {
 
 void TbsSkinCaptionButton::paintEvent(QPaintEvent*) {
   QPainter p(this);
+  if (!strip_.isNull()) {
+    static const int rows[] = {0, 1, 2, 4, 6};  // by kind; the alternate glyph is the next row
+    const int row = rows[kind_] + ((alternate_ && (kind_ == Maximize || kind_ == RollUp)) ? 1 : 0);
+    const int state = isDown() ? 2 : underMouse() ? 1 : 0;
+    const int w = strip_.width() / 3, h = strip_.height() / 7;
+    p.drawPixmap(rect(), strip_, QRect(state * w, row * h, w, h));
+    return;
+  }
   p.setRenderHint(QPainter::Antialiasing, false);
   const QRect r = rect().adjusted(0, 0, -1, -1);
   const bool hot = underMouse() || isDown();
@@ -143,7 +160,9 @@ TbsBusinessSkinForm::TbsBusinessSkinForm(TForm* form)
 }
 
 void TbsBusinessSkinForm::SetSkinData(TbsSkinData* data) {
+  if (skinData_) disconnect(skinData_, nullptr, this, nullptr);
   skinData_ = data;
+  if (data) connect(data, &TbsSkinData::SkinChanged, this, &TbsBusinessSkinForm::ApplySkin);
   ApplySkin();
 }
 
@@ -184,6 +203,8 @@ void TbsBusinessSkinForm::ApplySkin() {
     captionShadowOn_ = caption->Has(QStringLiteral("ShadowColor"));
     captionShadow_ = caption->Color(QStringLiteral("ShadowColor"), Qt::black);
   }
+  const QPixmap buttons = frame ? frame->Picture(QStringLiteral("ButtonsPicture")) : QPixmap();
+  for (TbsSkinCaptionButton* b : buttons_) b->SetPicture(buttons);
   form_->setMinimumSize(minSize_);
   form_->SetFrameMargins(frame_);
   UpdateButtons();
@@ -213,7 +234,7 @@ void TbsBusinessSkinForm::LayoutButtons() {
   const int bw = frame ? frame->Int(QStringLiteral("ButtonWidth"), 21) : 21;
   const int bh = frame ? frame->Int(QStringLiteral("ButtonHeight"), 19) : 19;
   const int top = std::max(0, (captionHeight_ - bh) / 2 + 1);
-  CaptionButton(TbsSkinCaptionButton::SystemMenu)->setGeometry(5, top, bh, bh);
+  CaptionButton(TbsSkinCaptionButton::SystemMenu)->setGeometry(4, top, bw, bh);
   int x = form_->width() - 5;
   for (auto kind : {TbsSkinCaptionButton::Close, TbsSkinCaptionButton::Maximize,
                     TbsSkinCaptionButton::Minimize, TbsSkinCaptionButton::RollUp}) {
@@ -320,23 +341,16 @@ void TbsBusinessSkinForm::Paint() {
   const int h = form_->height();
   const bool active = form_->isActiveWindow();
   const TbsSkinEntry* frame = skinData_ ? skinData_->Entry(QStringLiteral("frame")) : nullptr;
-  const QPixmap picture = frame ? frame->Picture(QStringLiteral("Picture")) : QPixmap();
+  QPixmap picture = frame ? frame->Picture(QStringLiteral("Picture")) : QPixmap();
+  if (!active && frame && !frame->Picture(QStringLiteral("InActivePicture")).isNull())
+    picture = frame->Picture(QStringLiteral("InActivePicture"));
   if (!picture.isNull()) {
-    // The frame picture is cut in nine: its corners stay, its edges and middle stretch.
-    const int l = frame_.left(), t = captionHeight_, r = frame_.right(), b = frame_.bottom();
-    const int pw = picture.width(), ph = picture.height();
-    const int cl = frame->Int(QStringLiteral("CornerWidth"), l + 24);
-    const int cr = frame->Int(QStringLiteral("CornerWidth"), r + 24);
-    auto part = [&](QRect to, QRect from) { p.drawPixmap(to, picture, from); };
-    part(QRect(0, 0, cl, t), QRect(0, 0, cl, t));
-    part(QRect(cl, 0, w - cl - cr, t), QRect(cl, 0, pw - cl - cr, t));
-    part(QRect(w - cr, 0, cr, t), QRect(pw - cr, 0, cr, t));
-    part(QRect(0, t, l, h - t - b), QRect(0, t, l, ph - t - b));
-    part(QRect(w - r, t, r, h - t - b), QRect(pw - r, t, r, ph - t - b));
-    part(QRect(0, h - b, cl, b), QRect(0, ph - b, cl, b));
-    part(QRect(cl, h - b, w - cl - cr, b), QRect(cl, ph - b, pw - cl - cr, b));
-    part(QRect(w - cr, h - b, cr, b), QRect(pw - cr, ph - b, cr, b));
-    if (!active) p.fillRect(form_->rect(), QColor(255, 255, 255, 60));
+    const int corner = frame->Int(QStringLiteral("CornerWidth"), frame_.left() + 8);
+    // The client area covers the middle; only the caption bar and the borders show.
+    p.setClipRegion(QRegion(form_->rect()) - QRegion(form_->rect().marginsRemoved(frame_)));
+    DrawNinePatch(p, form_->rect(), picture,
+                  QMargins(corner, captionHeight_, corner, frame_.bottom()));
+    p.setClipping(false);
   } else {
     QLinearGradient fill(0, 0, 0, captionHeight_);
     fill.setColorAt(0, active ? QColor(94, 125, 160) : QColor(160, 170, 180));

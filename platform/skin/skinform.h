@@ -18,6 +18,10 @@ class TForm;
 Qt::Edges FrameHitTest(const QSize& size, const QPoint& pos, const QMargins& frame, int topGrip,
                        int cornerSize);
 
+// The skin of a menu that names none of its own: the menu skin of the skin form of the window
+// its owner belongs to, if one is set, else that skin form's skin.
+TbsSkinData* MenuSkinOf(QObject* owner);
+
 enum class TbsBorderIcon { SystemMenu = 1, Minimize = 2, Maximize = 4, RollUp = 8 };
 Q_DECLARE_FLAGS(TbsBorderIcons, TbsBorderIcon)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TbsBorderIcons)
@@ -36,6 +40,12 @@ class TbsSkinCaptionButton : public QAbstractButton {
   // The maximize button shows "restore" while maximized, the roll-up button "roll down" while
   // rolled up.
   void SetAlternate(bool alternate);
+  // The skin's caption-button picture: a row per glyph (system menu, minimize, maximize,
+  // restore, roll up, roll down, close), a column per state (normal, hot, pressed).
+  void SetPicture(const QPixmap& strip) {
+    strip_ = strip;
+    update();
+  }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -45,6 +55,7 @@ class TbsSkinCaptionButton : public QAbstractButton {
 
   Kind kind_;
   bool alternate_ = false;
+  QPixmap strip_;
 };
 
 // The skin form: draws the form's caption bar and borders from the skin and runs them. The

@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
+#include <QProxyStyle>
+#include <QStyleOptionSlider>
 #include <QScrollBar>
 #include <algorithm>
 
@@ -12,9 +14,49 @@
 #include "platform/forms/ansi.h"
 #include "platform/forms/application.h"
 #include "platform/system/tickcount.h"
+#include "skinpaint.h"
 #include "skinpopupmenu.h"
 
 namespace {
+
+// A scroll bar drawn from the skin: the track's colour, the thumb's picture, the arrows' colour.
+class TbsSkinScrollStyle : public QProxyStyle {
+ public:
+  explicit TbsSkinScrollStyle(const TbsSkinEntry& entry)
+      : track_(entry.Color(QStringLiteral("TrackColor"), QColor(238, 238, 238))),
+        arrow_(entry.Color(QStringLiteral("ArrowColor"), QColor(96, 96, 96))),
+        thumb_(entry.Picture(QStringLiteral("ThumbPicture"))) {}
+
+  void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                          QPainter* painter, const QWidget* widget) const override {
+    const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option);
+    if (control != CC_ScrollBar || !bar) {
+      QProxyStyle::drawComplexControl(control, option, painter, widget);
+      return;
+    }
+    painter->fillRect(bar->rect, track_);
+    const QRect thumb = subControlRect(control, option, SC_ScrollBarSlider, widget);
+    if (!thumb_.isNull())
+      DrawNinePatch(*painter, thumb.adjusted(1, 0, -1, 0), thumb_, QMargins(3, 3, 3, 3));
+    else
+      painter->fillRect(thumb.adjusted(1, 0, -1, 0), QColor(200, 200, 200));
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(arrow_);
+    for (auto [part, up] : {std::pair{SC_ScrollBarSubLine, true}, std::pair{SC_ScrollBarAddLine, false}}) {
+      const QRectF r = subControlRect(control, option, part, widget);
+      const QPointF c = r.center();
+      const qreal d = up ? -2 : 2;
+      const QPointF points[3] = {{c.x() - 4, c.y() - d}, {c.x() + 4, c.y() - d}, {c.x(), c.y() + d}};
+      painter->drawPolygon(points, 3);
+    }
+  }
+
+ private:
+  QColor track_;
+  QColor arrow_;
+  QPixmap thumb_;
+};
 
 constexpr std::uint64_t kTypeAheadPause = 500;  // ms; a longer pause starts a new prefix
 constexpr int kFrameWidth = 2;
@@ -83,6 +125,14 @@ void TbsSkinListRowArea::RowsChanged() {
   viewport()->update();
 }
 
+void TbsSkinListRowArea::SetScrollBarSkin(const TbsSkinEntry* entry) {
+  QProxyStyle* old = scrollStyle_;
+  scrollStyle_ = entry ? new TbsSkinScrollStyle(*entry) : nullptr;
+  if (scrollStyle_) scrollStyle_->setParent(this);
+  verticalScrollBar()->setStyle(scrollStyle_);
+  delete old;
+}
+
 void TbsSkinListRowArea::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
   RowsChanged();
@@ -90,7 +140,7 @@ void TbsSkinListRowArea::resizeEvent(QResizeEvent* event) {
 
 void TbsSkinListRowArea::paintEvent(QPaintEvent* event) {
   QPainter painter(viewport());
-  painter.fillRect(event->rect(), Qt::white);
+  painter.fillRect(event->rect(), palette().color(QPalette::Base));
   const TStrings& rows = list_->Items();
   const int h = std::max(1, list_->ItemHeight());
   const int first = TopRow() + event->rect().top() / h;
@@ -102,12 +152,11 @@ void TbsSkinListRowArea::paintEvent(QPaintEvent* event) {
   for (int row = first; row <= last; ++row) {
     const QRect r = RowRect(row);
     if (row == selected) {
-      QLinearGradient fill(r.topLeft(), r.bottomLeft());
-      fill.setColorAt(0, QColor(220, 236, 252));
-      fill.setColorAt(1, QColor(193, 219, 252));
-      painter.fillRect(r, fill);
-      painter.setPen(QColor(125, 162, 206));
-      painter.drawRect(r.adjusted(0, 0, -1, -1));
+      if (!list_->ItemPicture().isNull()) {
+        DrawNinePatch(painter, r, list_->ItemPicture(), QMargins(3, 3, 3, 3));
+      } else {
+        painter.fillRect(r, palette().color(QPalette::Highlight));
+      }
     }
     if (row == caret && hasFocus()) {
       QPen pen(QColor(100, 100, 100));
@@ -115,7 +164,10 @@ void TbsSkinListRowArea::paintEvent(QPaintEvent* event) {
       painter.setPen(pen);
       painter.drawRect(r.adjusted(0, 0, -1, -1));
     }
-    painter.setPen(list_->RowFont().color);
+    const bool plainSelected = row == selected && list_->ItemPicture().isNull();
+    painter.setPen(plainSelected    ? palette().color(QPalette::HighlightedText)
+                   : row == selected ? list_->SelectedFontColor()
+                                     : list_->RowFont().color);
     painter.drawText(r.adjusted(3, 0, -3, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                      FromAnsi(rows[row]));
   }
@@ -224,13 +276,18 @@ void TbsSkinListBox::SetAccessibleName(const QString& name) {
 void TbsSkinListBox::ChangeSkinData() {
   font_ = defaultFont_;
   itemHeight_ = defaultItemHeight_;
+  selectedColor_ = font_.color;
+  framePicture_ = itemPicture_ = QPixmap();
   if (const TbsSkinEntry* entry = SkinEntry()) {
     font_.family = entry->Value(QStringLiteral("FontName"), font_.family);
     font_.height = entry->Int(QStringLiteral("FontHeight"), font_.height);
     font_.color = entry->Color(QStringLiteral("FontColor"), font_.color);
-    const QPixmap row = entry->Picture(QStringLiteral("ItemPicture"));
-    if (!row.isNull()) itemHeight_ = row.height();
+    selectedColor_ = entry->Color(QStringLiteral("ActiveFontColor"), font_.color);
+    framePicture_ = entry->Picture(QStringLiteral("Picture"));
+    itemPicture_ = entry->Picture(QStringLiteral("ItemPicture"));
+    if (!itemPicture_.isNull()) itemHeight_ = itemPicture_.height();
   }
+  rowArea_->SetScrollBarSkin(SkinData() ? SkinData()->Entry(QStringLiteral("scrollbar")) : nullptr);
   rowArea_->setFont(MakeFont(font_));
   rowArea_->RowsChanged();
   update();
@@ -239,6 +296,17 @@ void TbsSkinListBox::ChangeSkinData() {
 void TbsSkinListBox::resizeEvent(QResizeEvent* event) {
   QFrame::resizeEvent(event);
   rowArea_->setGeometry(rect().adjusted(kFrameWidth, kFrameWidth, -kFrameWidth, -kFrameWidth));
+}
+
+void TbsSkinListBox::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  if (!framePicture_.isNull()) {
+    DrawNinePatch(painter, rect(), framePicture_, QMargins(2, 2, 2, 2));
+    return;
+  }
+  painter.fillRect(rect(), palette().color(QPalette::Base));
+  painter.setPen(palette().color(QPalette::Mid));
+  painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void TbsSkinListBox::contextMenuEvent(QContextMenuEvent* event) {

@@ -13,6 +13,7 @@
 #include "skinpopupmenu.h"
 
 class TbsSkinListBox;
+class QProxyStyle;
 
 // The part of a list that shows the rows and takes the focus. It draws only the rows in view,
 // from the rows themselves: nothing it keeps grows with the list, so adding or removing a row
@@ -34,6 +35,8 @@ class TbsSkinListRowArea : public QAbstractScrollArea {
   TbsSkinListBox* List() const { return list_; }
   // The rows changed: the scroll range follows, and what is in view is drawn again.
   void RowsChanged();
+  // Draws the scroll bar from the skin's scroll bar object, or plainly without one.
+  void SetScrollBarSkin(const TbsSkinEntry* entry);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -48,6 +51,7 @@ class TbsSkinListRowArea : public QAbstractScrollArea {
 
  private:
   TbsSkinListBox* list_;
+  QProxyStyle* scrollStyle_ = nullptr;
 };
 
 // A list box: an outer skinned frame holding the row area. Single selection, never sorted.
@@ -74,6 +78,9 @@ class TbsSkinListBox : public QFrame, public TbsSkinControl, private TStringsObs
   void SetDefaultItemHeight(int height);
   void SetDefaultFont(const TFontSpec& font);
   const TFontSpec& RowFont() const { return font_; }
+  // The text colour of selected rows, and the skin's picture of one (null without it).
+  const QColor& SelectedFontColor() const { return selectedColor_; }
+  const QPixmap& ItemPicture() const { return itemPicture_; }
 
   TbsSkinPopupMenu* PopupMenu() const { return popupMenu_; }
   void SetPopupMenu(TbsSkinPopupMenu* menu) { popupMenu_ = menu; }
@@ -90,6 +97,7 @@ class TbsSkinListBox : public QFrame, public TbsSkinControl, private TStringsObs
   QWidget* ControlWidget() override { return this; }
   void contextMenuEvent(QContextMenuEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   friend class TbsSkinListRowArea;
@@ -120,4 +128,7 @@ class TbsSkinListBox : public QFrame, public TbsSkinControl, private TStringsObs
   TFontSpec font_;
   int defaultItemHeight_ = 20;
   int itemHeight_ = 20;
+  QColor selectedColor_;
+  QPixmap framePicture_;
+  QPixmap itemPicture_;
 };

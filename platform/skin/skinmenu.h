@@ -25,6 +25,7 @@ class TbsSkinMenuStyle : public QProxyStyle {
                 QStyleHintReturn* returnData) const override;
 
   int ItemHeight() const { return itemHeight_; }
+  TbsSkinData* SkinData() const { return skin_; }
   const TFontSpec& ItemFont() const { return font_; }
 
  private:

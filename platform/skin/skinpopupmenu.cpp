@@ -15,13 +15,7 @@ void TMenuItem::Click() {
 TbsSkinPopupMenu::TbsSkinPopupMenu(QObject* owner) : QObject(owner) {}
 
 TbsSkinData* TbsSkinPopupMenu::ResolveSkin() {
-  if (skinData_) return skinData_;
-  for (QObject* o = parent(); o; o = o->parent()) {
-    if (auto* skinForm = o->findChild<TbsBusinessSkinForm*>(QString(), Qt::FindDirectChildrenOnly)) {
-      skinData_ = skinForm->MenusSkinData() ? skinForm->MenusSkinData() : skinForm->SkinData();
-      break;
-    }
-  }
+  if (!skinData_) skinData_ = MenuSkinOf(parent());
   return skinData_;
 }
 
