@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QTest>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <sys/resource.h>
@@ -41,6 +42,15 @@ std::string MakeListDirectory(const std::string& name, int rows) {
   return dir;
 }
 
+// Shows the main form as the program does and waits until it is on screen.
+void ShowMainForm() {
+  Form1->ShowAtStart();
+  if (!QTest::qWaitForWindowExposed(Form1)) {
+    std::fprintf(stderr, "the window was never exposed\n");
+    std::exit(1);
+  }
+}
+
 long PeakKilobytes() {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
@@ -53,8 +63,7 @@ int MeasureStart(const char* dir, int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   TApplication application(argc, argv);
   Application->CreateForm(Form1);
-  Form1->ShowAtStart();
-  QTest::qWaitForWindowExposed(Form1);
+  ShowMainForm();
   std::printf("%ld\n", PeakKilobytes());
   return 0;
 }
@@ -75,8 +84,7 @@ void OpenWindow(benchmark::State& state, const std::string& dir) {
   QDir::setCurrent(QString::fromStdString(dir));
   for (auto _ : state) {
     Application->CreateForm(Form1);
-    Form1->ShowAtStart();
-    QTest::qWaitForWindowExposed(Form1);
+    ShowMainForm();
     state.PauseTiming();
     delete Form1;
     Form1 = nullptr;
@@ -112,8 +120,7 @@ void BM_Load_Baseline_VectorOfStrings(benchmark::State& state) {
 void TypeAheadMiss(benchmark::State& state, int rows) {
   QDir::setCurrent(QString::fromStdString(emptyDir));
   Application->CreateForm(Form1);
-  Form1->ShowAtStart();
-  QTest::qWaitForWindowExposed(Form1);
+  ShowMainForm();
   TStrings& items = Form1->bsSkinListBox1->Items();
   {
     TStringsUpdate update(items);
@@ -135,8 +142,7 @@ void BM_TypeAheadMiss_1M(benchmark::State& s) { TypeAheadMiss(s, kRows); }
 void AppendDelete(benchmark::State& state, const std::string& dir) {
   QDir::setCurrent(QString::fromStdString(dir));
   Application->CreateForm(Form1);
-  Form1->ShowAtStart();
-  QTest::qWaitForWindowExposed(Form1);
+  ShowMainForm();
   TbsSkinListBox* list = Form1->bsSkinListBox1;
   for (auto _ : state) {
     list->Items().Add("a new row");

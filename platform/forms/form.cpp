@@ -8,7 +8,6 @@
 TForm::TForm(QWidget* parent) : QWidget(parent, Qt::Window), client_(new QWidget(this)) {
   client_->setObjectName("clientArea");
   client_->setAutoFillBackground(true);
-  setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
 void TForm::SetCaption(const QString& caption) {

@@ -19,16 +19,15 @@ class TbsSkinXFormButton : public QAbstractButton, public TbsSkinControl {
 
   void SetDefaultFont(const TFontSpec& font);
 
+  // The colour the caption is drawn in now.
+  QColor CurrentFontColor() const;
+
   TNotifyEvent OnClick;
 
  protected:
   void ChangeSkinData() override;
   QWidget* ControlWidget() override { return this; }
   void paintEvent(QPaintEvent* event) override;
-
- public:
-  // The colour the caption is drawn in now.
-  QColor CurrentFontColor() const;
 
  private:
   QString caption_;

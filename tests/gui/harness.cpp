@@ -114,7 +114,7 @@ void ChooseItem(const QString& text) {
       // gives the activation back to the window.
       if (!QApplication::activeWindow() && Form1 && Form1->isVisible()) {
         Form1->activateWindow();
-        QTest::qWaitForWindowActive(Form1);
+        if (!QTest::qWaitForWindowActive(Form1)) qWarning("the main window did not become active");
       }
       return;
     }

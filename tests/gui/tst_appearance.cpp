@@ -354,7 +354,7 @@ class AppearanceTest : public QObject {
              (QStringList{"Undo", "-", "Cut", "Copy", "Paste", "Delete", "-", "Select All"}));
     QStringList on;
     const auto items = enabledItems(menu);
-    for (const QString& item : {"Undo", "Cut", "Copy", "Paste", "Delete", "Select All"})
+    for (const char* item : {"Undo", "Cut", "Copy", "Paste", "Delete", "Select All"})
       if (items.value(item)) on << item;
     QCOMPARE(on, enabled);
   }
