@@ -18,6 +18,6 @@ struct TFontSpec {
 // not exceed the height.
 QFont FontByCellHeight(const QString& family, int height, bool bold = false,
                        bool underline = false);
-inline QFont MakeFont(const TFontSpec& spec) {
-  return FontByCellHeight(spec.family, spec.height, spec.bold, spec.underline);
+inline QFont MakeFont(const TFontSpec& font) {
+  return FontByCellHeight(font.family, font.height, font.bold, font.underline);
 }
