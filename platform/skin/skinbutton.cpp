@@ -35,9 +35,7 @@ void TbsSkinXFormButton::ChangeSkinData() {
   for (QPixmap& picture : pictures_) picture = QPixmap();
   activeColor_ = downColor_ = font_.color;
   if (const TbsSkinEntry* entry = SkinEntry()) {
-    font_.family = entry->Value(QStringLiteral("FontName"), font_.family);
-    font_.height = entry->Int(QStringLiteral("FontHeight"), font_.height);
-    font_.color = entry->Color(QStringLiteral("FontColor"), font_.color);
+    font_ = entry->Font(defaultFont_);
     activeColor_ = entry->Color(QStringLiteral("ActiveFontColor"), font_.color);
     downColor_ = entry->Color(QStringLiteral("DownFontColor"), activeColor_);
     pictures_[0] = entry->Picture(QStringLiteral("Picture"));

@@ -39,6 +39,15 @@ QColor TbsSkinEntry::Color(const QString& key, const QColor& fallback) const {
   return QColor(rgb[0], rgb[1], rgb[2]);
 }
 
+TFontSpec TbsSkinEntry::Font(const TFontSpec& fallback) const {
+  TFontSpec font = fallback;
+  font.family = Value(QStringLiteral("FontName"), fallback.family);
+  font.height = Int(QStringLiteral("FontHeight"), fallback.height);
+  font.bold = Int(QStringLiteral("FontBold"), fallback.bold ? 1 : 0) != 0;
+  font.color = Color(QStringLiteral("FontColor"), fallback.color);
+  return font;
+}
+
 QPixmap TbsSkinEntry::Picture(const QString& key) const { return pictures_.value(key); }
 
 TbsCompressedStoredSkin::TbsCompressedStoredSkin(QObject* owner) : QObject(owner) {}

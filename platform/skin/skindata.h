@@ -9,6 +9,8 @@
 #include <map>
 #include <memory>
 
+#include "skinfont.h"
+
 // One object of a skin: a control kind ("edit", "listbox" ...) or a part of the frame. Its
 // settings are text; its pictures are decoded once, with the skin.
 class TbsSkinEntry {
@@ -21,6 +23,9 @@ class TbsSkinEntry {
   QString Value(const QString& key, const QString& fallback = {}) const;
   int Int(const QString& key, int fallback) const;
   QColor Color(const QString& key, const QColor& fallback) const;
+  // The entry's font: FontName, FontHeight, FontBold and FontColor, each taken from the fallback
+  // where the entry lacks it.
+  TFontSpec Font(const TFontSpec& fallback) const;
   // A picture named by the setting `key`; null when the skin has none.
   QPixmap Picture(const QString& key) const;
 

@@ -46,9 +46,7 @@ void TbsSkinEdit::ChangeSkinData() {
   pal.setColor(QPalette::Base, QGuiApplication::palette().color(QPalette::Base));
   picture_ = QPixmap();
   if (const TbsSkinEntry* entry = SkinEntry()) {
-    font.family = entry->Value(QStringLiteral("FontName"), font.family);
-    font.height = entry->Int(QStringLiteral("FontHeight"), font.height);
-    font.color = entry->Color(QStringLiteral("FontColor"), font.color);
+    font = entry->Font(defaultFont_);
     picture_ = entry->Picture(QStringLiteral("Picture"));
     if (!picture_.isNull()) height = picture_.height();
   }

@@ -195,9 +195,7 @@ void TbsBusinessSkinForm::ApplySkin() {
   inactiveCaptionColor_ = form_->palette().color(QPalette::Shadow);
   captionShadowOn_ = false;
   if (caption) {
-    captionFont_.family = caption->Value(QStringLiteral("FontName"), captionFont_.family);
-    captionFont_.height = caption->Int(QStringLiteral("FontHeight"), captionFont_.height);
-    captionFont_.bold = caption->Int(QStringLiteral("FontBold"), 1) != 0;
+    captionFont_ = caption->Font(captionFont_);
     activeCaptionColor_ = caption->Color(QStringLiteral("FontColor"), activeCaptionColor_);
     inactiveCaptionColor_ = caption->Color(QStringLiteral("InActiveFontColor"), inactiveCaptionColor_);
     captionShadowOn_ = caption->Has(QStringLiteral("ShadowColor"));

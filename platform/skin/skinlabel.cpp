@@ -46,10 +46,7 @@ void TbsSkinStdLabel::SetDefaultActiveFontColor(const QColor& color) {
 
 void TbsSkinStdLabel::ChangeSkinData() {
   if (const TbsSkinEntry* entry = SkinEntry()) {
-    font_.family = entry->Value(QStringLiteral("FontName"), defaultFont_.family);
-    font_.height = entry->Int(QStringLiteral("FontHeight"), defaultFont_.height);
-    font_.bold = entry->Int(QStringLiteral("FontBold"), 0) != 0;
-    font_.color = entry->Color(QStringLiteral("FontColor"), defaultFont_.color);
+    font_ = entry->Font(defaultFont_);
     activeColor_ = entry->Color(QStringLiteral("ActiveFontColor"), defaultActiveColor_);
   } else {
     font_ = defaultFont_;

@@ -148,7 +148,7 @@ void TbsSkinListRowArea::paintEvent(QPaintEvent* event) {
   const int selected = list_->ItemIndex();
   // The caret: the selected row, or the first one while nothing is selected.
   const int caret = selected >= 0 ? selected : 0;
-  painter.setFont(MakeFont(list_->RowFont()));
+  painter.setFont(font());
   for (int row = first; row <= last; ++row) {
     const QRect r = RowRect(row);
     if (row == selected) {
@@ -279,9 +279,7 @@ void TbsSkinListBox::ChangeSkinData() {
   selectedColor_ = font_.color;
   framePicture_ = itemPicture_ = QPixmap();
   if (const TbsSkinEntry* entry = SkinEntry()) {
-    font_.family = entry->Value(QStringLiteral("FontName"), font_.family);
-    font_.height = entry->Int(QStringLiteral("FontHeight"), font_.height);
-    font_.color = entry->Color(QStringLiteral("FontColor"), font_.color);
+    font_ = entry->Font(defaultFont_);
     selectedColor_ = entry->Color(QStringLiteral("ActiveFontColor"), font_.color);
     framePicture_ = entry->Picture(QStringLiteral("Picture"));
     itemPicture_ = entry->Picture(QStringLiteral("ItemPicture"));

@@ -12,9 +12,7 @@ TbsSkinMenuStyle::TbsSkinMenuStyle(TbsSkinData* skin) : QProxyStyle(), skin_(ski
   highlightFontColor_ = font_.color;
   const TbsSkinEntry* item = skin ? skin->Entry(QStringLiteral("menuitem")) : nullptr;
   if (item) {
-    font_.family = item->Value(QStringLiteral("FontName"), font_.family);
-    font_.height = item->Int(QStringLiteral("FontHeight"), font_.height);
-    font_.color = item->Color(QStringLiteral("FontColor"), font_.color);
+    font_ = item->Font(font_);
     highlightFontColor_ = item->Color(QStringLiteral("ActiveFontColor"), font_.color);
     const QPixmap picture = item->Picture(QStringLiteral("ActivePicture"));
     itemHeight_ = picture.isNull() ? item->Int(QStringLiteral("ItemHeight"), itemHeight_)
